@@ -1,0 +1,159 @@
+#include "platform/gtk/control_widgets.h"
+
+#include <string>
+
+#include "platform/gtk/gbk.h"
+
+namespace velloran::gtk {
+
+namespace {
+
+// Small paddings so that captions fit the Windows sizes; frames of one
+// pixel where the layout asks for a flat border.
+constexpr const char* controlStyle = R"css(
+window, window * { font-size: 12px; }
+button { padding: 0 2px; min-height: 0; min-width: 0; }
+entry { padding: 0 3px; min-height: 0; }
+checkbutton { padding: 0; min-height: 0; }
+.velloran-flat-border { border: 1px solid #000000; }
+.velloran-list { background-color: #ffffff; }
+.velloran-list, .velloran-list * { color: #000000; }
+)css";
+
+void addStyleClass(GtkWidget* widget, const char* name) {
+    gtk_style_context_add_class(gtk_widget_get_style_context(widget), name);
+}
+
+// A font of the control's own, as 按钮1 has.
+void applyOwnFont(GtkWidget* widget, int fontHeight) {
+    if (fontHeight <= 0) return;
+    std::string css = "* { font-size: " + std::to_string(fontHeight) + "px; font-weight: normal; }";
+    GtkCssProvider* provider = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(provider, css.c_str(), -1, nullptr);
+    gtk_style_context_add_provider(gtk_widget_get_style_context(widget), GTK_STYLE_PROVIDER(provider),
+                                   GTK_STYLE_PROVIDER_PRIORITY_APPLICATION + 1);
+    GtkWidget* child = GTK_IS_BIN(widget) ? gtk_bin_get_child(GTK_BIN(widget)) : nullptr;
+    if (child != nullptr)
+        gtk_style_context_add_provider(gtk_widget_get_style_context(child), GTK_STYLE_PROVIDER(provider),
+                                       GTK_STYLE_PROVIDER_PRIORITY_APPLICATION + 1);
+    g_object_unref(provider);
+}
+
+void setLayoutSize(GtkWidget* widget, const ControlLayout& layout) {
+    gtk_widget_set_size_request(widget, layout.width, layout.height);
+    gtk_widget_set_sensitive(widget, layout.enabled);
+}
+
+}  // namespace
+
+void installControlStyle() {
+    GtkCssProvider* provider = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(provider, controlStyle, -1, nullptr);
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(provider),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    g_object_unref(provider);
+    // The caret starts at the beginning of a field, as on Windows, rather
+    // than the whole text being selected when the field takes the focus.
+    g_object_set(gtk_settings_get_default(), "gtk-entry-select-on-focus", FALSE, nullptr);
+}
+
+ControlWidget newPushButton(const ControlLayout& layout) {
+    ControlWidget control;
+    control.placed = gtk_button_new_with_label(utf8FromGbk(makeText(layout.initialText)).c_str());
+    setLayoutSize(control.placed, layout);
+    applyOwnFont(control.placed, layout.fontHeight);
+    return control;
+}
+
+ControlWidget newLabel(const ControlLayout& layout) {
+    ControlWidget control;
+    GtkWidget* label = gtk_label_new(utf8FromGbk(makeText(layout.initialText)).c_str());
+    gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+    gtk_label_set_justify(GTK_LABEL(label), GTK_JUSTIFY_LEFT);
+    // A label of one line's height is one line, centred; taller ones wrap
+    // at word boundaries from the top.
+    bool oneLine = layout.height <= 20;
+    gtk_label_set_yalign(GTK_LABEL(label), oneLine ? 0.5f : 0.0f);
+    if (!oneLine) {
+        gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
+        gtk_label_set_line_wrap_mode(GTK_LABEL(label), PANGO_WRAP_WORD_CHAR);
+        // Wrap to the layout width, not to the label's natural width.
+        gtk_label_set_max_width_chars(GTK_LABEL(label), 1);
+    }
+    if (layout.flatBorder) addStyleClass(label, "velloran-flat-border");
+    setLayoutSize(label, layout);
+    applyOwnFont(label, layout.fontHeight);
+    control.placed = label;
+    return control;
+}
+
+ControlWidget newCheckBox(const ControlLayout& layout) {
+    ControlWidget control;
+    control.placed = gtk_check_button_new_with_label(utf8FromGbk(makeText(layout.initialText)).c_str());
+    GtkWidget* caption = gtk_bin_get_child(GTK_BIN(control.placed));
+    if (GTK_IS_LABEL(caption)) {
+        gtk_label_set_xalign(GTK_LABEL(caption), 0.0f);
+        gtk_label_set_line_wrap(GTK_LABEL(caption), TRUE);
+    }
+    setLayoutSize(control.placed, layout);
+    applyOwnFont(control.placed, layout.fontHeight);
+    return control;
+}
+
+ControlWidget newEditField(const ControlLayout& layout) {
+    ControlWidget control;
+    if (!layout.multiLine) {
+        control.placed = control.inner = gtk_entry_new();
+        gtk_entry_set_width_chars(GTK_ENTRY(control.inner), 1);
+        gtk_entry_set_text(GTK_ENTRY(control.inner), utf8FromGbk(makeText(layout.initialText)).c_str());
+        gtk_editable_set_position(GTK_EDITABLE(control.inner), 0);
+    } else {
+        // Multi-line: wraps, keeps line breaks, scrolls with the caret and
+        // shows no scroll bars.
+        control.placed = gtk_scrolled_window_new(nullptr, nullptr);
+        gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(control.placed), GTK_POLICY_EXTERNAL,
+                                       GTK_POLICY_EXTERNAL);
+        gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(control.placed), GTK_SHADOW_IN);
+        control.inner = gtk_text_view_new();
+        gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(control.inner), GTK_WRAP_WORD_CHAR);
+        std::string text = utf8FromGbk(makeText(layout.initialText));
+        gtk_text_buffer_set_text(gtk_text_view_get_buffer(GTK_TEXT_VIEW(control.inner)), text.c_str(), -1);
+        gtk_container_add(GTK_CONTAINER(control.placed), control.inner);
+        gtk_widget_show(control.inner);
+    }
+    if (layout.flatBorder) addStyleClass(control.placed, "velloran-flat-border");
+    setLayoutSize(control.placed, layout);
+    applyOwnFont(control.inner, layout.fontHeight);
+    return control;
+}
+
+ControlWidget newListBox(const ControlLayout& layout) {
+    ControlWidget control;
+    control.items = gtk_list_store_new(1, G_TYPE_STRING);
+    control.inner = gtk_tree_view_new_with_model(GTK_TREE_MODEL(control.items));
+    g_object_unref(control.items);  // the view holds it
+    Text initialItem = makeText(layout.initialText);
+    if (!initialItem.empty())
+        gtk_list_store_insert_with_values(control.items, nullptr, -1, 0, utf8FromGbk(initialItem).c_str(), -1);
+    gtk_tree_view_set_headers_visible(GTK_TREE_VIEW(control.inner), FALSE);
+    gtk_tree_view_set_enable_search(GTK_TREE_VIEW(control.inner), FALSE);
+    GtkCellRenderer* renderer = gtk_cell_renderer_text_new();
+    g_object_set(renderer, "ypad", 0, nullptr);
+    gtk_tree_view_insert_column_with_attributes(GTK_TREE_VIEW(control.inner), -1, nullptr, renderer, "text", 0,
+                                                nullptr);
+    gtk_tree_selection_set_mode(gtk_tree_view_get_selection(GTK_TREE_VIEW(control.inner)), GTK_SELECTION_SINGLE);
+    addStyleClass(control.inner, "velloran-list");
+
+    control.placed = gtk_scrolled_window_new(nullptr, nullptr);
+    gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(control.placed), GTK_POLICY_EXTERNAL,
+                                   GTK_POLICY_AUTOMATIC);
+    gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(control.placed), FALSE);
+    if (layout.flatBorder) addStyleClass(control.placed, "velloran-flat-border");
+    gtk_container_add(GTK_CONTAINER(control.placed), control.inner);
+    gtk_widget_show(control.inner);
+    setLayoutSize(control.placed, layout);
+    applyOwnFont(control.inner, layout.fontHeight);
+    return control;
+}
+
+}  // namespace velloran::gtk
