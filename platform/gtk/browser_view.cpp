@@ -10,10 +10,19 @@ namespace {
 // title is what the view reports for that page.
 constexpr const char* errorPageTitle = "无法显示网页";
 
+// Asked of a finished page in a world of our own, apart from its scripts.
+constexpr const char* titleScript = "document.title";
+constexpr const char* scriptWorld = "velloran";
+
 bool hasWebScheme(const std::string& address) {
     return g_ascii_strncasecmp(address.c_str(), "http://", 7) == 0 ||
            g_ascii_strncasecmp(address.c_str(), "https://", 8) == 0;
 }
+
+struct TitleQuery {
+    BrowserView* view;
+    unsigned load;
+};
 
 }  // namespace
 
@@ -39,6 +48,7 @@ void BrowserView::stopReporting() {
 void BrowserView::navigate(const Text& gbkAddress) {
     if (view == nullptr) return;
     std::string address = utf8FromGbk(gbkAddress);
+    // WebKit takes no host-and-path address; the item links are such.
     if (!hasWebScheme(address)) address = "http://" + address;
     webkit_web_view_load_uri(view, address.c_str());
 }
@@ -60,17 +70,40 @@ void BrowserView::onTitleNotified(WebKitWebView* view, GParamSpec*, BrowserView*
 
 void BrowserView::onLoadChanged(WebKitWebView* view, WebKitLoadEvent event, BrowserView* self) {
     if (event == WEBKIT_LOAD_STARTED) {
+        ++self->load;
         self->loadFailed = false;
     } else if (event == WEBKIT_LOAD_COMMITTED) {
         self->pageHasTitle = false;
-    } else if (event == WEBKIT_LOAD_FINISHED) {
-        // A page without a title goes by its address.
-        if (!self->pageHasTitle && !self->loadFailed) {
-            const char* uri = webkit_web_view_get_uri(view);
-            if (uri != nullptr && *uri != '\0') self->report(uri);
-            self->pageHasTitle = true;
-        }
+    } else if (event == WEBKIT_LOAD_FINISHED && !self->pageHasTitle && !self->loadFailed) {
+        // The title can reach us after the load has finished. Asking the
+        // page itself settles it: its answer comes after any title it set.
+        webkit_web_view_evaluate_javascript(view, titleScript, -1, scriptWorld, nullptr, nullptr,
+                                            onTitleAnswered, new TitleQuery{self, self->load});
     }
+}
+
+void BrowserView::onTitleAnswered(GObject* source, GAsyncResult* result, gpointer data) {
+    std::unique_ptr<TitleQuery> query(static_cast<TitleQuery*>(data));
+    BrowserView& self = *query->view;
+    GError* error = nullptr;
+    JSCValue* value = webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), result, &error);
+    bool untitled = true;
+    if (value != nullptr) {
+        if (jsc_value_is_string(value)) {
+            gchar* title = jsc_value_to_string(value);
+            untitled = *title == '\0';
+            g_free(title);
+        }
+        g_object_unref(value);
+    }
+    g_clear_error(&error);
+    if (query->load != self.load || self.pageHasTitle || self.loadFailed) return;
+    // A titled page reports through notify::title; an untitled one goes by
+    // its address.
+    if (!untitled) return;
+    self.pageHasTitle = true;
+    const char* uri = webkit_web_view_get_uri(WEBKIT_WEB_VIEW(source));
+    if (uri != nullptr && *uri != '\0') self.report(uri);
 }
 
 gboolean BrowserView::onLoadFailed(WebKitWebView* view, WebKitLoadEvent, const char* uri, GError* error,
@@ -94,6 +127,8 @@ void BrowserView::report(const char* utf8Title) {
         BrowserView* self;
         Text title;
     };
+    // Raised from an idle callback: the program's handler may load again or
+    // open a modal box, neither of which belongs inside a WebKit signal.
     g_idle_add_full(
         G_PRIORITY_DEFAULT,
         [](void* data) -> gboolean {

@@ -7,6 +7,7 @@
 #include <webkit2/webkit2.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "text/byte_text.h"
@@ -32,6 +33,7 @@ private:
     static void onLoadChanged(WebKitWebView* view, WebKitLoadEvent event, BrowserView* self);
     static gboolean onLoadFailed(WebKitWebView* view, WebKitLoadEvent, const char* uri, GError* error,
                                  BrowserView* self);
+    static void onTitleAnswered(GObject* source, GAsyncResult* result, gpointer query);
     void report(const char* utf8Title);
 
     WebKitWebView* view = nullptr;
@@ -39,6 +41,7 @@ private:
     bool reporting = true;
     bool pageHasTitle = false;  // the current load has reported its title
     bool loadFailed = false;    // the current load ends on an error page
+    unsigned load = 0;          // counts loads, to match late answers to theirs
 };
 
 }  // namespace velloran::gtk

@@ -8,10 +8,14 @@ namespace velloran::gtk {
 
 namespace {
 
+// Windows' default GUI font on code page 936: 9-point SimSun, 12 pixels
+// high, with lines as tall as the font.
+constexpr int defaultFontPixels = 12;
+
 // Small paddings so that captions fit the Windows sizes; frames of one
 // pixel where the layout asks for a flat border.
 constexpr const char* controlStyle = R"css(
-window, window * { font-size: 12px; }
+checkbutton check { min-width: 13px; min-height: 13px; margin: 0 3px 0 0; padding: 0; }
 button { padding: 0 2px; min-height: 0; min-width: 0; }
 entry { padding: 0 3px; min-height: 0; }
 checkbutton { padding: 0; min-height: 0; }
@@ -47,8 +51,9 @@ void setLayoutSize(GtkWidget* widget, const ControlLayout& layout) {
 }  // namespace
 
 void installControlStyle() {
+    std::string css = "window, window * { font-size: " + std::to_string(defaultFontPixels) + "px; }" + controlStyle;
     GtkCssProvider* provider = gtk_css_provider_new();
-    gtk_css_provider_load_from_data(provider, controlStyle, -1, nullptr);
+    gtk_css_provider_load_from_data(provider, css.c_str(), -1, nullptr);
     gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(provider),
                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     g_object_unref(provider);
@@ -79,6 +84,11 @@ ControlWidget newLabel(const ControlLayout& layout) {
         gtk_label_set_line_wrap_mode(GTK_LABEL(label), PANGO_WRAP_WORD_CHAR);
         // Wrap to the layout width, not to the label's natural width.
         gtk_label_set_max_width_chars(GTK_LABEL(label), 1);
+        int lineHeight = layout.fontHeight > 0 ? layout.fontHeight : defaultFontPixels;
+        PangoAttrList* attributes = pango_attr_list_new();
+        pango_attr_list_insert(attributes, pango_attr_line_height_new_absolute(lineHeight * PANGO_SCALE));
+        gtk_label_set_attributes(GTK_LABEL(label), attributes);
+        pango_attr_list_unref(attributes);
     }
     if (layout.flatBorder) addStyleClass(label, "velloran-flat-border");
     setLayoutSize(label, layout);

@@ -16,8 +16,8 @@ struct ControlWidget {
     GtkListStore* items = nullptr;  // list box only
 };
 
-// The window-wide look: Windows' default GUI font on code page 936 is 9-point
-// SimSun, 12 pixels high, and controls keep their layout sizes.
+// The window-wide look: the default GUI font, and controls kept to their
+// layout sizes.
 void installControlStyle();
 
 ControlWidget newPushButton(const ControlLayout& layout);
