@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/gtk/clipped_label.h"
 #include "platform/gtk/gbk.h"
 
 namespace velloran::gtk {
@@ -72,7 +73,7 @@ ControlWidget newPushButton(const ControlLayout& layout) {
 
 ControlWidget newLabel(const ControlLayout& layout) {
     ControlWidget control;
-    GtkWidget* label = gtk_label_new(utf8FromGbk(makeText(layout.initialText)).c_str());
+    GtkWidget* label = newClippedLabel(utf8FromGbk(makeText(layout.initialText)).c_str());
     gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
     gtk_label_set_justify(GTK_LABEL(label), GTK_JUSTIFY_LEFT);
     // A label of one line's height is one line, centred; taller ones wrap

@@ -4,15 +4,18 @@ demo: a women's-channel page whose item records have the marketplace's shape,
 and item pages whose GBK titles carry the marketplace's title suffixes.
 
   serve.py --port 8080 [--link-host 127.0.0.1:8080] [--records 10]
-           [--plain-title 3,5] [--log requests.log]
+           [--plain-title 3,5] [--log requests.log] [--hold-source SECONDS]
 
-Every request is appended to the log as "GET /path". The keywords the tool
+Every request is appended to the log as "GET /path". --hold-source keeps the
+channel page's answer back for a while after logging its request, so that a
+suite can look at the tool while its download is under way. The keywords the tool
 should harvest, in order, are printed by --print-keywords.
 """
 import argparse
 import http.server
 import sys
 import threading
+import time
 
 MARKET_SUFFIX = "-女装/女士精品-女装市场-淘宝网"
 SEARCH_SUFFIX = "_淘宝搜索"
@@ -58,6 +61,7 @@ def main():
     parser.add_argument("--plain-title", default="")
     parser.add_argument("--log", default=None)
     parser.add_argument("--print-keywords", action="store_true")
+    parser.add_argument("--hold-source", type=float, default=0.0)
     args = parser.parse_args()
     plain = {int(n) for n in args.plain_title.split(",") if n}
     if args.print_keywords:
@@ -75,6 +79,7 @@ def main():
             status, body = 200, None
             if path in ("/", "/index.htm"):
                 body = channel_page(link_host, args.records)
+                time.sleep(args.hold_source)
             elif path.startswith("/item/") and path.endswith(".htm"):
                 try:
                     body = item_page(int(path[6:-4]), plain)
