@@ -188,6 +188,27 @@ def escape_closes(run):
     expect_equal(observe.visible_windows("Velloran"), [], "windows left")
 
 
+def escape_from_the_browser_view(run):
+    # The view has the key first; a page that does not want Esc passes it on.
+    observe.click_middle(observe.find(run.accessible(), "document web"))
+    escape_closes(run)
+
+
+def close_during_harvest(run):
+    observe.click_middle(observe.find(run.accessible(), "push button", name="获取关键词"))
+    escape_closes(run)
+
+
+def no_display(tool, workdir):
+    environment = dict(os.environ, DISPLAY=":%d" % (os.getpid() % 1000 + 5000))
+    result = subprocess.run([tool], cwd=workdir, env=environment, capture_output=True, timeout=60)
+    expect_equal(result.returncode, 255, "exit status")
+    report = result.stderr.decode("utf-8", "replace")
+    for line in ("运行时出错!", "错误信息：载入启动窗口失败"):
+        if line not in report:
+            raise AssertionError("the fatal error report lacks %r: %r" % (line, report))
+
+
 def unreachable_source(run):
     run.main_window()
     promotional_pages_opened(run)
@@ -226,13 +247,19 @@ def main():
         plain = ["--plain-title", "3"]
         with Session(tool, port, workdir, captured, plain) as run:
             case("a page without a suffix adds no keyword", keywords_harvested, run, expected_keywords(plain))
-            case("Esc closes the window with exit status 0 (second run)", escape_closes, run)
+            case("Esc in the browser view closes the window with exit status 0", escape_from_the_browser_view, run)
+
+        with Session(tool, port, workdir, captured, []) as run:
+            run.main_window()
+            case("closing while a harvest runs ends with exit status 0", close_during_harvest, run)
 
         with Session(tool, port, workdir, captured, None) as run:
             case("an unreachable source leaves the list empty and still opens both addresses",
                  unreachable_source, run)
             case("Esc closes the window with exit status 0 (no server)", escape_closes, run)
 
+        case("a window that cannot be made is a fatal error: its report, exit status 255", no_display, tool,
+             workdir)
         case("the browser view keeps nothing under the home folder", nothing_kept_by_the_browser,
              os.environ["HOME"])
     except Exception:
