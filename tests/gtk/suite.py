@@ -226,9 +226,22 @@ def nothing_kept_by_the_browser(home):
     expect_equal(kept, [], "WebKit data under the home folder")
 
 
+def window_thread_cases(tool):
+    """The cross-thread calls on a bare main context, one case per line of its report."""
+    test = os.path.join(os.path.dirname(tool), "velloran_gtk_window_thread_test")
+    try:
+        report = subprocess.run([test], capture_output=True, text=True, timeout=120).stdout.splitlines()
+    except subprocess.TimeoutExpired as timeout:
+        report = (timeout.stdout or b"").decode().splitlines() + ["FAIL the next call (it hung)"]
+    for line in report:
+        verdict, _, name = line.partition(" ")
+        case(name, lambda passed=verdict == "ok": expect_equal(passed, True, "verdict"))
+
+
 def main():
     tool, port, workdir, captured = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4]
     try:
+        window_thread_cases(tool)
         keywords = expected_keywords([])
         with Session(tool, port, workdir, captured, ["--hold-source", "6"]) as run:
             case("the source page is fetched once, before the window appears", source_fetched_before_window, run)
