@@ -6,7 +6,7 @@ import time
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 
 def wait_for(what, probe, timeout=45.0, interval=0.25):
@@ -92,25 +92,30 @@ def application(pid):
 
 
 def descendants(accessible):
-    for index in range(accessible.get_child_count()):
-        child = accessible.get_child_at_index(index)
+    """Every accessible below this one; parts that go away while we walk
+    (the browser view replaces its page's tree as it loads) are passed over."""
+    try:
+        children = [accessible.get_child_at_index(index) for index in range(accessible.get_child_count())]
+    except GLib.Error:
+        return
+    for child in children:
         if child is None:
             continue
         yield child
         yield from descendants(child)
 
 
+def matches(node, role, name, text):
+    try:
+        return (node.get_role_name() == role and (name is None or node.get_name() == name)
+                and (text is None or text_of(node) == text))
+    except GLib.Error:
+        return False
+
+
 def find(root, role, name=None, text=None):
     """The first accessible under `root` with this role and, if given, name or text."""
-    for node in descendants(root):
-        if node.get_role_name() != role:
-            continue
-        if name is not None and node.get_name() != name:
-            continue
-        if text is not None and text_of(node) != text:
-            continue
-        return node
-    return None
+    return next((node for node in descendants(root) if matches(node, role, name, text)), None)
 
 
 def text_of(accessible):
@@ -137,7 +142,7 @@ def list_items(app):
     table = find(app, "table")
     if table is None:
         return None
-    return [cell.get_name() for cell in descendants(table) if cell.get_role_name() == "table cell"]
+    return [cell.get_name() for cell in descendants(table) if matches(cell, "table cell", None, None)]
 
 
 def list_cell(app, text):
@@ -150,6 +155,6 @@ def message_box(app, title):
     for index in range(app.get_child_count()):
         window = app.get_child_at_index(index)
         if window is not None and window.get_role_name() == "alert" and window.get_name() == title:
-            labels = [text_of(node) for node in descendants(window) if node.get_role_name() == "label"]
+            labels = [text_of(node) for node in descendants(window) if matches(node, "label", None, None)]
             return window, labels
     return None

@@ -98,7 +98,7 @@ def window_frame(run):
 
 def label_starting_with(app, start):
     return next((node for node in observe.descendants(app)
-                 if node.get_role_name() == "label" and node.get_name().startswith(start)), None)
+                 if observe.matches(node, "label", None, None) and node.get_name().startswith(start)), None)
 
 
 def controls_in_place(run, port):
@@ -136,6 +136,14 @@ def keywords_harvested(run, keywords):
     # Link 1 is loaded by the worker and again by the first title's step.
     observe.wait_for("the walk to end", lambda: len(run.item_pages_requested()) >= 9)
     expect_equal(run.item_pages_requested(), [1, 1, 2, 3, 4, 5, 6, 7, 8], "item pages walked")
+
+
+def walk_past_untitled_and_dead_pages(run, keywords):
+    # An untitled page goes by its address and a dead link by an error page;
+    # neither carries a suffix, and the walk goes on after each.
+    wait_for_keywords(run, keywords)
+    observe.wait_for("the walk to end", lambda: 8 in run.item_pages_requested())
+    expect_equal(run.item_pages_requested(), [1, 1, 2, 3, 4, 5, 7, 8], "item pages walked")
 
 
 def copy_keyword(run, keywords):
@@ -261,6 +269,11 @@ def main():
         with Session(tool, port, workdir, captured, plain) as run:
             case("a page without a suffix adds no keyword", keywords_harvested, run, expected_keywords(plain))
             case("Esc in the browser view closes the window with exit status 0", escape_from_the_browser_view, run)
+
+        odd = ["--untitled", "4", "--dead-link", "6"]
+        with Session(tool, port, workdir, captured, odd) as run:
+            case("an untitled page and a dead link add no keyword and do not stop the walk",
+                 walk_past_untitled_and_dead_pages, run, expected_keywords(odd))
 
         with Session(tool, port, workdir, captured, []) as run:
             run.main_window()

@@ -5,11 +5,14 @@ and item pages whose GBK titles carry the marketplace's title suffixes.
 
   serve.py --port 8080 [--link-host 127.0.0.1:8080] [--records 10]
            [--plain-title 3,5] [--log requests.log] [--hold-source SECONDS]
+           [--untitled 4] [--dead-link 6]
 
 Every request is appended to the log as "GET /path". --hold-source keeps the
 channel page's answer back for a while after logging its request, so that a
-suite can look at the tool while its download is under way. The keywords the tool
-should harvest, in order, are printed by --print-keywords.
+suite can look at the tool while its download is under way. --untitled serves
+those item pages without a title; --dead-link points those records at a port
+where nothing listens. The keywords the tool should harvest, in order, are
+printed by --print-keywords.
 """
 import argparse
 import http.server
@@ -33,24 +36,29 @@ def item_title(number, plain):
     return keyword + (MARKET_SUFFIX if number % 2 else SEARCH_SUFFIX)
 
 
-def expected_keywords(records, plain):
-    return [KEYWORDS[(n - 1) % len(KEYWORDS)] for n in range(1, min(records, 8) + 1) if n not in plain]
+def expected_keywords(records, without):
+    return [KEYWORDS[(n - 1) % len(KEYWORDS)] for n in range(1, min(records, 8) + 1) if n not in without]
 
 
-def channel_page(link_host, records):
+DEAD_HOST = "127.0.0.1:1"
+
+
+def channel_page(link_host, records, dead=frozenset()):
     items = []
     for n in range(1, records + 1):
+        host = DEAD_HOST if n in dead else link_host
         items.append(
             '{"item_url":"http://%s/item/%d.htm","item_pic":"http://%s/pic/%d.jpg",'
-            '"item_title":"%s","item_current_price":"" }' % (link_host, n, link_host, n, KEYWORDS[(n - 1) % len(KEYWORDS)]))
+            '"item_title":"%s","item_current_price":"" }' % (host, n, link_host, n, KEYWORDS[(n - 1) % len(KEYWORDS)]))
     return ("<html><head><meta charset=\"gbk\"><title>女装频道</title></head><body>\n"
             "<script>var items = [" + ",".join(items) + "];</script>\n</body></html>\n")
 
 
-def item_page(number, plain):
+def item_page(number, plain, untitled=frozenset()):
     title = item_title(number, plain)
-    return ("<html><head><meta charset=\"gbk\"><title>%s</title></head>"
-            "<body><h1>%s</h1></body></html>\n" % (title, title))
+    head = "" if number in untitled else "<title>%s</title>" % title
+    return ("<html><head><meta charset=\"gbk\">%s</head>"
+            "<body><h1>%s</h1></body></html>\n" % (head, title))
 
 
 def main():
@@ -62,10 +70,14 @@ def main():
     parser.add_argument("--log", default=None)
     parser.add_argument("--print-keywords", action="store_true")
     parser.add_argument("--hold-source", type=float, default=0.0)
+    parser.add_argument("--untitled", default="")
+    parser.add_argument("--dead-link", default="")
     args = parser.parse_args()
     plain = {int(n) for n in args.plain_title.split(",") if n}
+    untitled = {int(n) for n in args.untitled.split(",") if n}
+    dead = {int(n) for n in args.dead_link.split(",") if n}
     if args.print_keywords:
-        print("\n".join(expected_keywords(args.records, plain)))
+        print("\n".join(expected_keywords(args.records, plain | untitled | dead)))
         return
     link_host = args.link_host or "127.0.0.1:%d" % args.port
     log_lock = threading.Lock()
@@ -78,11 +90,11 @@ def main():
             path = self.path.split("?")[0]
             status, body = 200, None
             if path in ("/", "/index.htm"):
-                body = channel_page(link_host, args.records)
+                body = channel_page(link_host, args.records, dead)
                 time.sleep(args.hold_source)
             elif path.startswith("/item/") and path.endswith(".htm"):
                 try:
-                    body = item_page(int(path[6:-4]), plain)
+                    body = item_page(int(path[6:-4]), plain, untitled)
                 except ValueError:
                     pass
             if body is None:
