@@ -111,19 +111,26 @@ int findTextByTheRule(const Text& subject, const Text& sought) {
 
 TEST(FindText, AgreesWithTheCharacterRuleOnRandomTexts) {
     std::mt19937 random(20261211);
-    const char alphabet[] = {'a', 'b', '{', '\x80', '\xB0', '\xFE'};
-    auto randomText = [&](int maxLength) {
+    auto randomText = [&](const std::string& alphabet, int maxLength) {
         Text text;
         const int length = static_cast<int>(random() % static_cast<unsigned>(maxLength + 1));
-        for (int i = 0; i < length; ++i) text += alphabet[random() % sizeof alphabet];
+        for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
         return text;
     };
-    for (int round = 0; round < 20000; ++round) {
-        const Text subject = randomText(24);
-        const Text sought = randomText(4);
-        ASSERT_EQ(findText(subject, sought), findTextByTheRule(subject, sought))
-            << ::testing::PrintToString(std::string(subject.data(), subject.size())) << " / "
-            << ::testing::PrintToString(std::string(sought.data(), sought.size()));
+    // Short texts over a mixed alphabet, then long ones over a narrow one,
+    // where false starts pile up and the search changes its method midway.
+    const struct {
+        std::string alphabet;
+        int rounds, subjectLength, soughtLength;
+    } shapes[] = {{"ab{\x80\xB0\xFE", 20000, 24, 4}, {"a\xB0_", 300, 3000, 6}};
+    for (const auto& shape : shapes) {
+        for (int round = 0; round < shape.rounds; ++round) {
+            const Text subject = randomText(shape.alphabet, shape.subjectLength);
+            const Text sought = randomText(shape.alphabet, shape.soughtLength);
+            ASSERT_EQ(findText(subject, sought), findTextByTheRule(subject, sought))
+                << ::testing::PrintToString(std::string(subject.data(), subject.size())) << " / "
+                << ::testing::PrintToString(std::string(sought.data(), sought.size()));
+        }
     }
 }
 
