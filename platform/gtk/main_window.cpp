@@ -62,8 +62,8 @@ bool MainWindow::create(const WindowLayout& windowLayout, WindowEvents& windowEv
 
 void MainWindow::place(GtkWidget* area, const ControlLayout& control) {
     ControlWidget& widget = widgetOf(control.id);
-    FieldSignal* signal = &signals[static_cast<std::size_t>(control.id)];
-    *signal = FieldSignal{this, control.id};
+    ControlSignal* signal = &signals[static_cast<std::size_t>(control.id)];
+    *signal = ControlSignal{this, control.id};
     switch (control.kind) {
         case ControlKind::pushButton:
             widget = newPushButton(control);
@@ -137,11 +137,11 @@ gboolean MainWindow::onKeyPress(GtkWidget*, GdkEventKey* key, MainWindow* self) 
     return TRUE;
 }
 
-void MainWindow::onClicked(GtkWidget*, FieldSignal* signal) {
+void MainWindow::onClicked(GtkWidget*, ControlSignal* signal) {
     if (signal->window->raising()) signal->window->events->clicked(signal->id);
 }
 
-void MainWindow::onFieldChanged(gpointer, FieldSignal* signal) {
+void MainWindow::onFieldChanged(gpointer, ControlSignal* signal) {
     MainWindow& self = *signal->window;
     if (!self.raising()) return;
     self.events->fieldEdited(signal->id, gbkFromUtf8(fieldUtf8(self.widgetOf(signal->id)).c_str()));
@@ -152,7 +152,7 @@ void MainWindow::showFieldText(ControlId field, const Text& text) {
     // Hidden fields are never seen, and the page store can be megabytes.
     if (widget.inner == nullptr || !layout->controls[static_cast<int>(field)].seen) return;
     std::string utf8 = utf8FromGbk(text);
-    FieldSignal* signal = &signals[static_cast<std::size_t>(field)];
+    ControlSignal* signal = &signals[static_cast<std::size_t>(field)];
     if (GTK_IS_ENTRY(widget.inner)) {
         g_signal_handlers_block_by_func(widget.inner, reinterpret_cast<gpointer>(onFieldChanged), signal);
         gtk_entry_set_text(GTK_ENTRY(widget.inner), utf8.c_str());

@@ -34,7 +34,7 @@ public:
     BrowserView& browserView() { return browser; }
 
 private:
-    struct FieldSignal {
+    struct ControlSignal {
         MainWindow* window;
         ControlId id;
     };
@@ -46,8 +46,8 @@ private:
 
     static gboolean onDeleteEvent(GtkWidget*, GdkEvent*, MainWindow* self);
     static gboolean onKeyPress(GtkWidget*, GdkEventKey* key, MainWindow* self);
-    static void onClicked(GtkWidget*, FieldSignal* signal);
-    static void onFieldChanged(gpointer, FieldSignal* signal);
+    static void onClicked(GtkWidget*, ControlSignal* signal);
+    static void onFieldChanged(gpointer, ControlSignal* signal);
 
     WindowThread& thread;
     WindowEvents* events = nullptr;
@@ -55,7 +55,7 @@ private:
     GtkWidget* window = nullptr;
     GMainLoop* loop = nullptr;
     std::array<ControlWidget, controlCount> widgets{};
-    std::array<FieldSignal, controlCount> signals{};
+    std::array<ControlSignal, controlCount> signals{};
     BrowserView browser;
     RepeatingTimer timer;
     bool closing = false;
