@@ -140,6 +140,13 @@ def keywords_harvested(run, keywords):
     expect_equal(run.item_pages_requested(), [1, 1, 2, 3, 4, 5, 6, 7, 8], "item pages walked")
 
 
+def redirected_error_status_source(run, keywords):
+    # The body counts whatever the status; the redirect is followed.
+    wait_for_keywords(run, keywords)
+    expect_equal([path for path in run.requested_paths() if not path.startswith("/item/")], ["/", "/index.htm"],
+                 "source page requests")
+
+
 def walk_past_untitled_and_dead_pages(run, keywords):
     # An untitled page goes by its address and a dead link by an error page;
     # neither carries a suffix, and the walk goes on after each.
@@ -271,6 +278,11 @@ def main():
         with Session(tool, port, workdir, captured, plain) as run:
             case("a page without a suffix adds no keyword", keywords_harvested, run, expected_keywords(plain))
             case("Esc in the browser view closes the window with exit status 0", escape_from_the_browser_view, run)
+
+        moved = ["--redirect-source", "--source-status", "404"]
+        with Session(tool, port, workdir, captured, moved) as run:
+            case("a source page behind a redirect, sent with status 404, is harvested",
+                 redirected_error_status_source, run, keywords)
 
         odd = ["--untitled", "4", "--dead-link", "6"]
         with Session(tool, port, workdir, captured, odd) as run:

@@ -5,13 +5,15 @@ and item pages whose GBK titles carry the marketplace's title suffixes.
 
   serve.py --port 8080 [--link-host 127.0.0.1:8080] [--records 10]
            [--plain-title 3,5] [--log requests.log] [--hold-source SECONDS]
-           [--untitled 4] [--dead-link 6]
+           [--untitled 4] [--dead-link 6] [--redirect-source] [--source-status 404]
 
 Every request is appended to the log as "GET /path". --hold-source keeps the
 channel page's answer back for a while after logging its request, so that a
 suite can look at the tool while its download is under way. --untitled serves
 those item pages without a title; --dead-link points those records at a port
-where nothing listens. The keywords the tool should harvest, in order, are
+where nothing listens. --redirect-source answers "/" with a redirect to
+"/index.htm"; --source-status sends the channel page with another status.
+The keywords the tool should harvest, in order, are
 printed by --print-keywords.
 """
 import argparse
@@ -72,6 +74,8 @@ def main():
     parser.add_argument("--hold-source", type=float, default=0.0)
     parser.add_argument("--untitled", default="")
     parser.add_argument("--dead-link", default="")
+    parser.add_argument("--redirect-source", action="store_true")
+    parser.add_argument("--source-status", type=int, default=200)
     args = parser.parse_args()
     plain = {int(n) for n in args.plain_title.split(",") if n}
     untitled = {int(n) for n in args.untitled.split(",") if n}
@@ -89,8 +93,14 @@ def main():
                     log.write("GET %s\n" % self.path)
             path = self.path.split("?")[0]
             status, body = 200, None
+            if path == "/" and args.redirect_source:
+                self.send_response(302)
+                self.send_header("Location", "/index.htm")
+                self.send_header("Content-Length", "0")
+                self.end_headers()
+                return
             if path in ("/", "/index.htm"):
-                body = channel_page(link_host, args.records, dead)
+                status, body = args.source_status, channel_page(link_host, args.records, dead)
                 time.sleep(args.hold_source)
             elif path.startswith("/item/") and path.endswith(".htm"):
                 try:
