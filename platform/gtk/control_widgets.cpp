@@ -14,15 +14,15 @@ namespace {
 constexpr int defaultFontPixels = 12;
 
 // Small paddings so that captions fit the Windows sizes; frames of one
-// pixel where the layout asks for a flat border.
+// pixel where the layout asks for a flat border. Message boxes keep the
+// desktop's own look.
+constexpr const char* mainWindowClass = "velloran-main";
 constexpr const char* controlStyle = R"css(
-checkbutton check { min-width: 13px; min-height: 13px; margin: 0 3px 0 0; padding: 0; }
-button { padding: 0 2px; min-height: 0; min-width: 0; }
-entry { padding: 0 3px; min-height: 0; }
-checkbutton { padding: 0; min-height: 0; }
-.velloran-flat-border { border: 1px solid #000000; }
-.velloran-list { background-color: #ffffff; }
-.velloran-list, .velloran-list * { color: #000000; }
+.velloran-main checkbutton check { min-width: 13px; min-height: 13px; margin: 0 3px 0 0; padding: 0; }
+.velloran-main button { padding: 0 2px; min-height: 0; min-width: 0; }
+.velloran-main entry { padding: 0 3px; min-height: 0; }
+.velloran-main checkbutton { padding: 0; min-height: 0; }
+.velloran-main .velloran-flat-border { border: 1px solid #000000; }
 )css";
 
 void addStyleClass(GtkWidget* widget, const char* name) {
@@ -51,8 +51,10 @@ void setLayoutSize(GtkWidget* widget, const ControlLayout& layout) {
 
 }  // namespace
 
-void installControlStyle() {
-    std::string css = "window, window * { font-size: " + std::to_string(defaultFontPixels) + "px; }" + controlStyle;
+void styleMainWindow(GtkWidget* window) {
+    addStyleClass(window, mainWindowClass);
+    std::string css = ".velloran-main, .velloran-main * { font-size: " + std::to_string(defaultFontPixels) + "px; }" +
+                      controlStyle;
     GtkCssProvider* provider = gtk_css_provider_new();
     gtk_css_provider_load_from_data(provider, css.c_str(), -1, nullptr);
     gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(provider),
@@ -153,7 +155,6 @@ ControlWidget newListBox(const ControlLayout& layout) {
     gtk_tree_view_insert_column_with_attributes(GTK_TREE_VIEW(control.inner), -1, nullptr, renderer, "text", 0,
                                                 nullptr);
     gtk_tree_selection_set_mode(gtk_tree_view_get_selection(GTK_TREE_VIEW(control.inner)), GTK_SELECTION_SINGLE);
-    addStyleClass(control.inner, "velloran-list");
 
     control.placed = gtk_scrolled_window_new(nullptr, nullptr);
     gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(control.placed), GTK_POLICY_EXTERNAL,

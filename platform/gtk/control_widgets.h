@@ -18,7 +18,7 @@ struct ControlWidget {
 
 // The window-wide look: the default GUI font, and controls kept to their
 // layout sizes.
-void installControlStyle();
+void styleMainWindow(GtkWidget* window);
 
 ControlWidget newPushButton(const ControlLayout& layout);
 ControlWidget newLabel(const ControlLayout& layout);

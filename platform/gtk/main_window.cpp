@@ -37,9 +37,9 @@ MainWindow::MainWindow(WindowThread& windowThread)
 
 bool MainWindow::create(const WindowLayout& windowLayout, WindowEvents& windowEvents) {
     layout = &windowLayout;
-    installControlStyle();
     window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     if (window == nullptr) return false;
+    styleMainWindow(window);
     gtk_window_set_title(GTK_WINDOW(window), utf8FromGbk(makeText(windowLayout.caption)).c_str());
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
     gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER);
