@@ -4,6 +4,8 @@
 # private Xvfb display and D-Bus session (for the accessibility bus), with a
 # temporary home whose default browser is a handler that writes down every
 # address it is given. Everything it starts is stopped on the way out.
+#
+# VELLORAN_SUITE_BUILD=Asan (or Tsan, Debug) runs it on that build of the tool.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d /tmp/velloran-gtk-suite.XXXXXX)
@@ -23,9 +25,10 @@ fail_all() {
 }
 
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-build="$top/build/gtk-suite"
+type=${VELLORAN_SUITE_BUILD:-RelWithDebInfo}
+build="$top/build/gtk-suite-$type"
 echo "building the GTK tool for http://127.0.0.1:$port/ into $build"
-cmake -S "$top" -B "$build" -G Ninja -DVELLORAN_GTK=ON -DVELLORAN_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S "$top" -B "$build" -G Ninja -DVELLORAN_GTK=ON -DVELLORAN_TESTS=OFF -DCMAKE_BUILD_TYPE="$type" \
   -DVELLORAN_SOURCE_ADDRESS="http://127.0.0.1:$port/" >"$work/cmake.log" 2>&1 &&
   cmake --build "$build" -j "$(nproc)" --target velloran velloran_gtk_window_thread_test >>"$work/cmake.log" 2>&1 ||
   { cat "$work/cmake.log" >&2; fail_all "the GTK build failed"; }
@@ -56,6 +59,8 @@ x-scheme-handler/https=velloran-capture.desktop
 EOF
 unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY all_proxy ALL_PROXY no_proxy NO_PROXY
 export NO_AT_BRIDGE=0 GTK_A11Y=atk
+# GTK and its libraries keep some memory for the life of the process.
+export ASAN_OPTIONS=detect_leaks=0:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 # Xvfb picks a free display itself and tells us its number.
 exec {displayfd}<> <(:)
