@@ -23,6 +23,7 @@ constexpr const char* controlStyle = R"css(
 .velloran-main entry { padding: 0 3px; min-height: 0; }
 .velloran-main checkbutton { padding: 0; min-height: 0; }
 .velloran-main .velloran-flat-border { border: 1px solid #000000; }
+.velloran-main treeview { -GtkTreeView-vertical-separator: 0; -GtkTreeView-expander-size: 0; }
 )css";
 
 void addStyleClass(GtkWidget* widget, const char* name) {
@@ -42,6 +43,17 @@ void applyOwnFont(GtkWidget* widget, int fontHeight) {
         gtk_style_context_add_provider(gtk_widget_get_style_context(child), GTK_STYLE_PROVIDER(provider),
                                        GTK_STYLE_PROVIDER_PRIORITY_APPLICATION + 1);
     g_object_unref(provider);
+}
+
+// A list box item is one pixel taller than the font's line. The font is
+// known once the list has its style, when it is realized.
+void fitRowHeight(GtkWidget* list, GtkCellRenderer* renderer) {
+    PangoContext* context = gtk_widget_get_pango_context(list);
+    PangoFontMetrics* metrics =
+        pango_context_get_metrics(context, pango_context_get_font_description(context), nullptr);
+    int line = PANGO_PIXELS(pango_font_metrics_get_ascent(metrics) + pango_font_metrics_get_descent(metrics));
+    pango_font_metrics_unref(metrics);
+    gtk_cell_renderer_set_fixed_size(renderer, -1, line + 1);
 }
 
 void setLayoutSize(GtkWidget* widget, const ControlLayout& layout) {
@@ -150,8 +162,11 @@ ControlWidget newListBox(const ControlLayout& layout) {
         gtk_list_store_insert_with_values(control.items, nullptr, -1, 0, utf8FromGbk(initialItem).c_str(), -1);
     gtk_tree_view_set_headers_visible(GTK_TREE_VIEW(control.inner), FALSE);
     gtk_tree_view_set_enable_search(GTK_TREE_VIEW(control.inner), FALSE);
+    // A flat list: no room kept for expanders, no gap between rows.
+    gtk_tree_view_set_show_expanders(GTK_TREE_VIEW(control.inner), FALSE);
     GtkCellRenderer* renderer = gtk_cell_renderer_text_new();
     g_object_set(renderer, "ypad", 0, nullptr);
+    g_signal_connect(control.inner, "realize", G_CALLBACK(fitRowHeight), renderer);
     gtk_tree_view_insert_column_with_attributes(GTK_TREE_VIEW(control.inner), -1, nullptr, renderer, "text", 0,
                                                 nullptr);
     gtk_tree_selection_set_mode(gtk_tree_view_get_selection(GTK_TREE_VIEW(control.inner)), GTK_SELECTION_SINGLE);

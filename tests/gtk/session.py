@@ -21,13 +21,17 @@ def read_lines(path):
 
 
 class Session:
+    started = 0
+
     def __init__(self, tool, port, workdir, captured, server_args=None):
         self.tool = tool
         self.port = port
         self.workdir = workdir
         self.captured = captured
         self.server_args = server_args
-        self.requests = os.path.join(workdir, "requests-%d.log" % id(self))
+        Session.started += 1
+        self.number = Session.started
+        self.requests = os.path.join(workdir, "requests-%d.log" % self.number)
         self.server = None
         self.app = None
         self.exit_status = None
@@ -40,7 +44,7 @@ class Session:
             # serve.py says so once it listens.
             self.server.stderr.readline()
         open(self.captured, "w").close()
-        self.output = open(os.path.join(self.workdir, "tool-%d.log" % id(self)), "w")
+        self.output = open(os.path.join(self.workdir, "tool-%d.log" % self.number), "w")
         self.app = subprocess.Popen([self.tool], cwd=self.workdir, stdout=self.output, stderr=subprocess.STDOUT)
         return self
 

@@ -7,6 +7,7 @@ TOOL was built with the source address http://127.0.0.1:PORT/; CAPTURED is
 the file the desktop's default browser handler appends each address to.
 """
 import os
+import signal
 import subprocess
 import sys
 import time
@@ -256,6 +257,8 @@ def window_thread_cases(tool):
 
 
 def main():
+    # Stopped from outside: leave through the sessions, which stop what they started.
+    signal.signal(signal.SIGTERM, lambda *unused: sys.exit(143))
     tool, port, workdir, captured = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4]
     try:
         window_thread_cases(tool)
