@@ -1,5 +1,6 @@
 #include "text/fatal_error.h"
 
+#include <cstdlib>
 #include <string>
 
 #include "platform/platform.h"
@@ -22,6 +23,7 @@ void fatalError(std::int32_t code, const Text& message) {
     host().messageBox(fatalErrorReport(code, message), makeText(literals::errorTitle),
                       boxStyle::ok | boxStyle::iconStop | boxStyle::taskModal);
     host().exitProcess(-1);
+    std::abort();  // a host's exitProcess does not return
 }
 
 }  // namespace velloran
