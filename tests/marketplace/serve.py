@@ -4,15 +4,17 @@ demo: a women's-channel page whose item records have the marketplace's shape,
 and item pages whose GBK titles carry the marketplace's title suffixes.
 
   serve.py --port 8080 [--link-host 127.0.0.1:8080] [--records 10]
-           [--plain-title 3,5] [--log requests.log]
+           [--plain-title 3,5] [--log requests.log] [--root-delay 2.5]
 
-Every request is appended to the log as "GET /path". The keywords the tool
+Every request is appended to the log as "GET /path" when it arrives;
+--root-delay holds the answer to the channel page back for that many seconds. The keywords the tool
 should harvest, in order, are printed by --print-keywords.
 """
 import argparse
 import http.server
 import sys
 import threading
+import time
 
 MARKET_SUFFIX = "-女装/女士精品-女装市场-淘宝网"
 SEARCH_SUFFIX = "_淘宝搜索"
@@ -58,6 +60,7 @@ def main():
     parser.add_argument("--plain-title", default="")
     parser.add_argument("--log", default=None)
     parser.add_argument("--print-keywords", action="store_true")
+    parser.add_argument("--root-delay", type=float, default=0.0)
     args = parser.parse_args()
     plain = {int(n) for n in args.plain_title.split(",") if n}
     if args.print_keywords:
@@ -74,6 +77,7 @@ def main():
             path = self.path.split("?")[0]
             status, body = 200, None
             if path in ("/", "/index.htm"):
+                time.sleep(args.root_delay)
                 body = channel_page(link_host, args.records)
             elif path.startswith("/item/") and path.endswith(".htm"):
                 try:
