@@ -52,6 +52,7 @@ waitFor() {
 shippedExe="$top/build/win32/velloran.exe"
 localExe="$work/local/velloran.exe"
 probe="$work/window_probe.exe"
+variantCheck="$work/variant_bytes_check.exe"
 if ! "$top/scripts/build-exe.sh" >"$results/build.log" 2>&1; then
   fail "velloran.exe cross-builds" "see $results/build.log"
   finish
@@ -62,7 +63,9 @@ pass "velloran.exe cross-builds"
 if ! "$top/scripts/build-exe.sh" --source-address "http://127.0.0.1/" --build-dir "$top/build/win32-wine-cmake" \
      --out-dir "$work/local" >>"$results/build.log" 2>&1 ||
    ! x86_64-w64-mingw32-g++-posix -std=c++17 -O1 -Wall -Wextra -Werror -static -o "$probe" \
-     "$here/window_probe.cpp" -lgdi32 -lversion >>"$results/build.log" 2>&1; then
+     "$here/window_probe.cpp" -lgdi32 -lversion >>"$results/build.log" 2>&1 ||
+   ! x86_64-w64-mingw32-g++-posix -std=c++17 -O1 -Wall -Wextra -Werror -static -I"$top" -o "$variantCheck" \
+     "$here/variant_bytes_check.cpp" "$top/platform/win32/variant_bytes.cpp" -loleaut32 >>"$results/build.log" 2>&1; then
   fail "the suite's exe and probe build" "see $results/build.log"
   finish
 fi
@@ -127,6 +130,11 @@ resources=$(wine "$probe" resources "$(winepath -w "$shippedExe")" 2>/dev/null |
 check "velloran.exe carries the DEFAULT_ICON icon group" grep -qx 'icongroup=1' <<<"$resources"
 check "velloran.exe carries a version resource" grep -qx 'version=[0-9]*\.[0-9]*\.[0-9]*' <<<"$resources"
 
+# The response body's conversion, against the prefix's own automation library.
+while read -r verdict name; do
+  if [[ "$verdict" == ok ]]; then pass "$name"; else fail "$name"; fi
+done < <(wine "$variantCheck" 2>/dev/null | tr -d '\r')
+
 # --- helpers for one run of the program ------------------------------------
 startServer() {
   : >"$work/server.log"
@@ -134,7 +142,7 @@ startServer() {
     2>"$work/server.err" &
   serverPid=$!
   background+=($serverPid)
-  waitFor 30 grep -q 'marketplace on' "$work/server.err"
+  waitFor 30 grep -qs 'marketplace on' "$work/server.err"
 }
 stopServer() {
   kill "$serverPid" >/dev/null 2>&1
@@ -149,6 +157,11 @@ startProgram() {  # exe, run name, extra environment...
   background+=($programPid)
 }
 # Waits for the program to end; its exit status in exitStatus.
+# Ends every process of the prefix and waits until its server is gone.
+stopWine() {
+  wineserver -k >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1
+}
 programEnded() { ! kill -0 "$programPid" 2>/dev/null; }
 waitExit() {
   exitStatus=none
@@ -170,6 +183,13 @@ clickControl() {  # left top width height of a control in client coordinates
   origin=$(sed -n 's/^window .* origin=\([0-9-]*,[0-9-]*\) .*/\1/p' "$work/tree.txt")
   [[ -n "$origin" ]] || return 1
   xdotool mousemove $((${origin%,*} + $1 + $3 / 2)) $((${origin#*,} + $2 + $4 / 2)) click 1
+}
+# A key for one window. When the press closes the window, xdotool stops
+# before the release and the key stays down in the X server, where the next
+# Wine window would find it held: so it is always released here.
+pressKey() {
+  xdotool key --window "$1" "$2" >/dev/null 2>&1
+  xdotool keyup "$2" >/dev/null 2>&1
 }
 opened() { grep -cxF "$1" "$work/opened.log" 2>/dev/null; }
 openedAtLeast() { (($(opened "$1") >= $2)); }
@@ -225,7 +245,7 @@ if waitWindow '^Velloran$'; then
     box=$foundWindow
     check "复制关键词 confirms with 复制OK" boxSays '信息：' "$copyOkHex"
     check "the empty keyword is on the clipboard" waitFor 10 clipboardIs ''
-    xdotool key --window "$box" Return 2>/dev/null
+    pressKey "$box" Return
     check "the confirmation closes with Enter" waitFor 30 noWindow '^信息：$'
   else
     fail "复制关键词 shows a box titled 信息："
@@ -236,13 +256,33 @@ if waitWindow '^Velloran$'; then
   clickControl 341 432 145 31
   check "现在就去选购商品 opens the shop page" waitFor 30 openedAtLeast "$shopAddress" 2
 
-  xdotool key --window "$mainWindow" Escape 2>/dev/null
+  # Another program holds the clipboard: nothing is copied and nothing shown.
+  printf 'before the hold' | xclip -selection clipboard -i -quiet >/dev/null 2>&1 &
+  background+=($!)
+  waitFor 10 clipboardIs 'before the hold'
+  wine "$probe" hold-clipboard 30 >"$work/hold.out" 2>/dev/null &
+  holder=$!
+  background+=($holder)
+  if waitFor 30 grep -qs held "$work/hold.out"; then
+    clickControl 425 187 80 30
+    # Clicks are handled in order: once the shop page is opened again, the
+    # copy before it has been handled too.
+    clickControl 341 432 145 31
+    waitFor 30 openedAtLeast "$shopAddress" 3
+    check "with the clipboard held elsewhere, no confirmation is shown" noWindow '^信息：$'
+    check "with the clipboard held elsewhere, its content stays" clipboardIs 'before the hold'
+  else
+    fail "the probe holds the clipboard"
+  fi
+  kill "$holder" >/dev/null 2>&1
+
+  pressKey "$mainWindow" Escape
   waitExit
   check "Esc closes the window with exit code 0" test "$exitStatus" = 0
 else
   fail "the window appears"
 fi
-wineserver -k >/dev/null 2>&1
+stopWine
 stopServer
 
 # --- a source address that nothing answers ----------------------------------
@@ -252,23 +292,23 @@ if waitWindow '^Velloran$'; then
   pass "with nothing answering, the window still appears"
   check "with nothing answering, the favourites page is opened" waitFor 30 openedAtLeast "$favouritesAddress" 1
   check "with nothing answering, the shop page is opened" waitFor 30 openedAtLeast "$shopAddress" 1
-  xdotool key --window "$mainWindow" Escape 2>/dev/null
+  pressKey "$mainWindow" Escape
   waitExit
   check "with nothing answering, Esc closes with exit code 0" test "$exitStatus" = 0
 else
   fail "with nothing answering, the window still appears"
 fi
-wineserver -k >/dev/null 2>&1
+stopWine
 
 # --- no request object to be had ---------------------------------------------
 startProgram "$localExe" no-request-object WINEDLLOVERRIDES="mscoree=;msxml3="
 if waitWindow '^错误$'; then
   check "without XMLHTTP, 创建对象失败！ is shown before the window" boxSays '错误' "$creationFailedHex"
   check "without XMLHTTP, the window is hidden while the box is open" noWindow '^Velloran$'
-  xdotool key --window "$foundWindow" Return 2>/dev/null
+  pressKey "$foundWindow" Return
   if waitWindow '^Velloran$'; then
     pass "without XMLHTTP, the window appears once the box is closed"
-    xdotool key --window "$foundWindow" Escape 2>/dev/null
+    pressKey "$foundWindow" Escape
     waitExit
     check "without XMLHTTP, Esc closes with exit code 0" test "$exitStatus" = 0
   else

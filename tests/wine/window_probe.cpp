@@ -5,9 +5,12 @@
 //   window_probe tree TITLE     the top-level window titled exactly TITLE
 //   window_probe texts TITLE    the texts of its children (a message box)
 //   window_probe resources EXE  the icon group and version resource of EXE
+//   window_probe hold-clipboard SECONDS
+//                               keeps the clipboard open, as another program might
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -125,6 +128,22 @@ int resources(const char* path) {
     return 0;
 }
 
+int holdClipboard(const char* seconds) {
+    // Opened for a window of its own: Wine lets two openers that both name
+    // no window share the clipboard.
+    HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (!OpenClipboard(owner)) {
+        std::printf("busy\n");
+        return 1;
+    }
+    std::printf("held\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(std::atoi(seconds)) * 1000);
+    CloseClipboard();
+    DestroyWindow(owner);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -135,6 +154,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "tree") == 0) return tree(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "texts") == 0) return texts(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "resources") == 0) return resources(argv[2]);
-    std::fprintf(stderr, "usage: window_probe codepage | tree TITLE | texts TITLE | resources EXE\n");
+    if (argc == 3 && std::strcmp(argv[1], "hold-clipboard") == 0) return holdClipboard(argv[2]);
+    std::fprintf(stderr, "usage: window_probe codepage | tree TITLE | texts TITLE | resources EXE | hold-clipboard SECONDS\n");
     return 2;
 }
