@@ -194,6 +194,7 @@ pressKey() {
 opened() { grep -cxF "$1" "$work/opened.log" 2>/dev/null; }
 openedAtLeast() { (($(opened "$1") >= $2)); }
 logged() { grep -qxF "$1" "$work/server.log"; }
+loggedAtLeast() { (($(grep -cxF "$1" "$work/server.log") >= $2)); }
 listCleared() { probeTree && grep -q 'class=ListBox .* items=0 ' "$work/tree.txt"; }
 clipboardIs() { [[ "$(xclip -o -selection clipboard 2>/dev/null)" == "$1" ]]; }
 boxSays() {  # title, GBK text as hexadecimal
@@ -250,6 +251,11 @@ if waitWindow '^Velloran$'; then
   else
     fail "复制关键词 shows a box titled 信息："
   fi
+
+  # A harvest of the button's own: a new worker, the list cleared again
+  # through the window's thread, and link 1 loaded once more.
+  clickControl 425 156 80 30
+  check "获取关键词 starts a harvest that loads item link 1 again" waitFor 30 loggedAtLeast "GET /item/1.htm" 2
 
   clickControl 425 218 80 30
   check "查看同词宝贝 opens the search address with an empty keyword" waitFor 30 openedAtLeast "$searchAddress" 1
