@@ -213,10 +213,12 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             destroying();
             PostQuitMessage(0);
             return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        case WM_NCDESTROY: {
+            HWND destroyed = window;
+            SetWindowLongPtrA(destroyed, GWLP_USERDATA, 0);
             window = nullptr;
-            break;
+            return DefWindowProcA(destroyed, message, wParam, lParam);
+        }
         default:
             break;
     }
