@@ -10,7 +10,7 @@ for type in Debug Asan Tsan; do
   cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" >/dev/null
   cmake --build "$dir" -j "$jobs"
   ASAN_OPTIONS=allocator_may_return_null=1:detect_leaks=1 \
-  TSAN_OPTIONS=halt_on_error=1:die_after_fork=0 \
+  TSAN_OPTIONS=halt_on_error=1:die_after_fork=0:allocator_may_return_null=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 done

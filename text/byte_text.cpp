@@ -38,9 +38,67 @@ Text midText(const Text& text, std::int32_t start, std::int32_t count) {
                        static_cast<std::size_t>(clampedCount(count, length - start + 1)));
 }
 
+namespace {
+
+// How often a byte turns up in a web page, roughly: markup and Latin text
+// highest, rare punctuation lowest.
+int commonness(unsigned char byte) {
+    if (byte == ' ' || byte == '"' || byte == '<' || byte == '>' || byte == '/' || byte == '=' || byte == '\n') return 9;
+    if (byte >= 'a' && byte <= 'z') return 8;
+    if (byte >= 0x80) return 7;
+    if ((byte >= '0' && byte <= '9') || byte == '.' || byte == ',' || byte == ':' || byte == ';' || byte == '-' ||
+        byte == '\'' || byte == '&') {
+        return 6;
+    }
+    if (byte >= 'A' && byte <= 'Z') return 5;
+    return 3;
+}
+
+// The first occurrence of the sought bytes in [from, end), or end. memchr
+// for the sought text's rarest-looking byte is the fastest route while that
+// byte is rare in the subject; once it keeps stopping on false starts, a
+// skipping search takes over for the rest of the subject.
+class Finder {
+public:
+    Finder(const char* subject, const Text& pattern)
+        : subjectBegin(subject), sought(pattern.data()), m(pattern.size()), skipping(pattern.begin(), pattern.end()) {
+        for (std::size_t i = 1; i < m; ++i) {
+            if (commonness(static_cast<unsigned char>(sought[i])) < commonness(static_cast<unsigned char>(sought[rare]))) {
+                rare = i;
+            }
+        }
+    }
+
+    const char* next(const char* from, const char* end) {
+        while (!useSkipping) {
+            if (static_cast<std::size_t>(end - from) < m) return end;
+            const void* hit = std::memchr(from + rare, static_cast<unsigned char>(sought[rare]),
+                                          static_cast<std::size_t>(end - from) - m + 1);
+            if (!hit) return end;
+            const char* candidate = static_cast<const char*>(hit) - rare;
+            if (std::memcmp(candidate, sought, m) == 0) return candidate;
+            from = candidate + 1;
+            ++falseStarts;
+            useSkipping = falseStarts > 16 && falseStarts * 64 > static_cast<std::size_t>(from - subjectBegin);
+        }
+        return std::search(from, end, skipping);
+    }
+
+private:
+    const char* subjectBegin;
+    const char* sought;
+    std::size_t m;
+    std::size_t rare = 0;  // index of the byte memchr looks for
+    std::boyer_moore_horspool_searcher<Text::const_iterator> skipping;
+    std::size_t falseStarts = 0;
+    bool useSkipping = false;
+};
+
+}  // namespace
+
 // A match counts only where a character begins, counting from the first
 // byte with every byte of 0x80 or above opening a two-byte character.
-// Candidates come from a skipping search; whether one sits on a boundary is
+// Candidates come from a fast byte search; whether one sits on a boundary is
 // settled locally: the byte after any byte below 0x80 always begins a
 // character, so only the run of high bytes just before the candidate
 // matters. `boundary` is a position known to begin a character, and neither
@@ -54,11 +112,11 @@ std::int32_t findText(const Text& subject, const Text& sought) {
 
     const char* const begin = subject.data();
     const char* const end = begin + n;
-    const std::boyer_moore_horspool_searcher searcher(sought.begin(), sought.end());
+    Finder finder(begin, sought);
     const char* boundary = begin;
     const char* from = begin;
     while (true) {
-        const char* candidate = std::search(from, end, searcher);
+        const char* candidate = finder.next(from, end);
         if (candidate == end) return -1;
         const char* runStart = candidate;
         while (runStart > boundary && isLeadByte(runStart[-1])) --runStart;
