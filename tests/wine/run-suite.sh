@@ -195,6 +195,12 @@ opened() { grep -cxF "$1" "$work/opened.log" 2>/dev/null; }
 openedAtLeast() { (($(opened "$1") >= $2)); }
 logged() { grep -qxF "$1" "$work/server.log"; }
 loggedAtLeast() { (($(grep -cxF "$1" "$work/server.log") >= $2)); }
+focusAt() {  # left top: the control there holds the keyboard focus
+  probeTree
+  local id
+  id=$(sed -n "s/^child id=\([0-9]*\) class=[^ ]* left=$1 top=$2 .*/\1/p" "$work/tree.txt")
+  [[ -n "$id" ]] && grep -qx "focus control=$id" "$work/tree.txt"
+}
 listCleared() { probeTree && grep -q 'class=ListBox .* items=0 ' "$work/tree.txt"; }
 clipboardIs() { [[ "$(xclip -o -selection clipboard 2>/dev/null)" == "$1" ]]; }
 boxSays() {  # title, GBK text as hexadecimal
@@ -298,9 +304,12 @@ if waitWindow '^Velloran$'; then
   pass "with nothing answering, the window still appears"
   check "with nothing answering, the favourites page is opened" waitFor 30 openedAtLeast "$favouritesAddress" 1
   check "with nothing answering, the shop page is opened" waitFor 30 openedAtLeast "$shopAddress" 1
+  # Esc reaches the window from a control that has the focus, too.
+  clickControl 8 8 504 24
+  check "编辑框5 takes the focus when clicked" waitFor 30 focusAt 8 8
   pressKey "$mainWindow" Escape
   waitExit
-  check "with nothing answering, Esc closes with exit code 0" test "$exitStatus" = 0
+  check "with the focus in 编辑框5, Esc closes with exit code 0" test "$exitStatus" = 0
 else
   fail "with nothing answering, the window still appears"
 fi

@@ -63,6 +63,17 @@ int tree(const char* title) {
                 static_cast<unsigned long>(GetWindowLongA(top, GWL_EXSTYLE)), IsWindowVisible(top) ? 1 : 0,
                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), origin.x, origin.y,
                 defaultItemHeight());
+    // Which of the window's own controls holds the keyboard focus, as the
+    // control number of the child that contains it (0: the window itself).
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    int focusControl = -1;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &thread) && thread.hwndFocus != nullptr) {
+        HWND holder = thread.hwndFocus;
+        while (holder != nullptr && GetParent(holder) != top && holder != top) holder = GetParent(holder);
+        focusControl = holder == top ? 0 : holder != nullptr ? GetDlgCtrlID(holder) : -1;
+    }
+    std::printf("focus control=%d\n", focusControl);
     // From the top of the stack down.
     for (HWND child = GetWindow(top, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT place;
