@@ -341,6 +341,21 @@ if startServer --records 22000; then
     fail "with a 3 MB source page, the window appears"
   fi
   stopWine
+
+  # Closed as soon as it is shown, while the worker is still cutting links:
+  # the worker waiting for the window's thread must be let go.
+  : >"$work/server.log"
+  startProgram "$localExe" closed-during-harvest
+  if waitWindow '^Velloran$'; then
+    pressKey "$foundWindow" Escape
+    waitExit
+    check "closed during a harvest, the program ends with exit code 0" test "$exitStatus" = 0
+    logged "GET /item/1.htm" && when=after || when=before
+    echo "     note: the window closed $when the worker asked for item link 1"
+  else
+    fail "closed during a harvest, the window appears"
+  fi
+  stopWine
   stopServer
 else
   fail "the sample marketplace starts with 22000 records"
