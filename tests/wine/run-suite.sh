@@ -246,7 +246,7 @@ if waitWindow '^Velloran$'; then
   # Copy with nothing selected: the empty text replaces what was there.
   printf 'before the copy' | xclip -selection clipboard -i -quiet >/dev/null 2>&1 &
   background+=($!)
-  waitFor 10 clipboardIs 'before the copy'
+  waitFor 10 clipboardIs 'before the copy' || fail "xclip puts a text on the clipboard before the copy"
   clickControl 425 187 80 30
   if waitWindow '^信息：$'; then
     box=$foundWindow
@@ -271,7 +271,7 @@ if waitWindow '^Velloran$'; then
   # Another program holds the clipboard: nothing is copied and nothing shown.
   printf 'before the hold' | xclip -selection clipboard -i -quiet >/dev/null 2>&1 &
   background+=($!)
-  waitFor 10 clipboardIs 'before the hold'
+  waitFor 10 clipboardIs 'before the hold' || fail "xclip puts a text on the clipboard before the hold"
   wine "$probe" hold-clipboard 30 >"$work/hold.out" 2>/dev/null &
   holder=$!
   background+=($holder)
