@@ -131,9 +131,15 @@ check "velloran.exe carries the DEFAULT_ICON icon group" grep -qx 'icongroup=1' 
 check "velloran.exe carries a version resource" grep -qx 'version=[0-9]*\.[0-9]*\.[0-9]*' <<<"$resources"
 
 # The response body's conversion, against the prefix's own automation library.
+wine "$variantCheck" 2>/dev/null | tr -d '\r' >"$work/variant.txt"
+variantStatus=${PIPESTATUS[0]}
 while read -r verdict name; do
   if [[ "$verdict" == ok ]]; then pass "$name"; else fail "$name"; fi
-done < <(wine "$variantCheck" 2>/dev/null | tr -d '\r')
+done <"$work/variant.txt"
+# A crash part way shows as a failing status with no failed case.
+if [[ ! -s "$work/variant.txt" ]] || { [[ "$variantStatus" != 0 ]] && ! grep -q '^FAIL' "$work/variant.txt"; }; then
+  fail "the variant byte check runs to its end" "exit status $variantStatus"
+fi
 
 # --- helpers for one run of the program ------------------------------------
 startServer() {
@@ -156,13 +162,13 @@ startProgram() {  # exe, run name, extra environment...
   programPid=$!
   background+=($programPid)
 }
-# Waits for the program to end; its exit status in exitStatus.
 # Ends every process of the prefix and waits until its server is gone.
 stopWine() {
   wineserver -k >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1
 }
 programEnded() { ! kill -0 "$programPid" 2>/dev/null; }
+# Waits for the program to end; its exit status in exitStatus.
 waitExit() {
   exitStatus=none
   waitFor 60 programEnded || return 1
