@@ -263,7 +263,7 @@ def main():
     try:
         window_thread_cases(tool)
         keywords = expected_keywords([])
-        with Session(tool, port, workdir, captured, ["--hold-source", "6"]) as run:
+        with Session(tool, port, workdir, captured, ["--root-delay", "6"]) as run:
             case("the source page is fetched once, before the window appears", source_fetched_before_window, run)
             case("the window: client area 509x488, centred, fixed size", window_frame, run)
             case("controls at their layout places; hidden fields hidden, 编辑框11 outside",

@@ -4,17 +4,16 @@ demo: a women's-channel page whose item records have the marketplace's shape,
 and item pages whose GBK titles carry the marketplace's title suffixes.
 
   serve.py --port 8080 [--link-host 127.0.0.1:8080] [--records 10]
-           [--plain-title 3,5] [--log requests.log] [--hold-source SECONDS]
+           [--plain-title 3,5] [--log requests.log] [--root-delay 2.5]
            [--untitled 4] [--dead-link 6] [--redirect-source] [--source-status 404]
 
-Every request is appended to the log as "GET /path". --hold-source keeps the
-channel page's answer back for a while after logging its request, so that a
-suite can look at the tool while its download is under way. --untitled serves
-those item pages without a title; --dead-link points those records at a port
-where nothing listens. --redirect-source answers "/" with a redirect to
-"/index.htm"; --source-status sends the channel page with another status.
-The keywords the tool should harvest, in order, are
-printed by --print-keywords.
+Every request is appended to the log as "GET /path" when it arrives;
+--root-delay holds the answer to the channel page back for that many seconds.
+--untitled serves those item pages without a title; --dead-link points those
+records at a port where nothing listens. --redirect-source answers "/" with a
+redirect to "/index.htm"; --source-status sends the channel page with another
+status. The keywords the tool should harvest, in order, are printed by
+--print-keywords.
 """
 import argparse
 import http.server
@@ -71,7 +70,7 @@ def main():
     parser.add_argument("--plain-title", default="")
     parser.add_argument("--log", default=None)
     parser.add_argument("--print-keywords", action="store_true")
-    parser.add_argument("--hold-source", type=float, default=0.0)
+    parser.add_argument("--root-delay", type=float, default=0.0)
     parser.add_argument("--untitled", default="")
     parser.add_argument("--dead-link", default="")
     parser.add_argument("--redirect-source", action="store_true")
@@ -100,8 +99,8 @@ def main():
                 self.end_headers()
                 return
             if path in ("/", "/index.htm"):
+                time.sleep(args.root_delay)
                 status, body = args.source_status, channel_page(link_host, args.records, dead)
-                time.sleep(args.hold_source)
             elif path.startswith("/item/") and path.endswith(".htm"):
                 try:
                     body = item_page(int(path[6:-4]), plain, untitled)
