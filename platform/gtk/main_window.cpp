@@ -42,6 +42,10 @@ bool MainWindow::create(const WindowLayout& windowLayout, WindowEvents& windowEv
     styleMainWindow(window);
     gtk_window_set_title(GTK_WINDOW(window), utf8FromGbk(makeText(windowLayout.caption)).c_str());
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
+    if (GdkPixbuf* icon = gdk_pixbuf_new_from_resource("/net/velloran/velloran.ico", nullptr)) {
+        gtk_window_set_icon(GTK_WINDOW(window), icon);
+        g_object_unref(icon);
+    }
     gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER);
     int clientWidth = windowLayout.outerWidth - 2 * fixedFrame;
     int clientHeight = windowLayout.outerHeight - 2 * fixedFrame - captionBar;
