@@ -12,7 +12,7 @@
 
 namespace velloran {
 
-class Worker;
+struct Worker;
 
 struct ProgramState {
     Text sourceAddress;                    // window's thread only

@@ -20,7 +20,7 @@ void onWindowCreated() {
 }
 
 void onWindowDestroying() {
-    if (state.workerThread && !state.workerThread->finished()) state.workerThread->stop();
+    if (state.workerThread && !state.workerThread->finished) state.workerThread->stop();
 }
 
 void onAddressEdited() { state.sourceAddress = readFieldText(ControlId::编辑框5); }

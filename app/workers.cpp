@@ -18,7 +18,7 @@ thread_local Worker* currentWorker = nullptr;
 
 void Worker::stop() {
     std::lock_guard<std::mutex> lock(stepLock);
-    isStopped = true;
+    stopped = true;
 }
 
 void startHarvest() {
@@ -28,7 +28,7 @@ void startHarvest() {
         currentWorker = worker.get();
         extractItemLinks();
         currentWorker = nullptr;
-        worker->isFinished = true;
+        worker->finished = true;
     });
     if (!worker->thread) {
         state.workerThread.reset();
@@ -45,7 +45,7 @@ bool workerStep(const std::function<void()>& change) {
         return true;
     }
     std::lock_guard<std::mutex> lock(self->stepLock);
-    if (self->isStopped) return false;
+    if (self->stopped) return false;
     change();
     return true;
 }
@@ -57,19 +57,19 @@ bool carryToWindowThread(const std::function<void()>& task) {
         return true;
     }
     Worker* self = currentWorker;
-    if (self && self->isStopped) return false;
+    if (self && self->stopped) return false;
     // The stop is decided on the window's thread, so checking it there when
     // the request is served keeps a stopped worker's late request from acting.
     bool ran = false;
     platform.runOnWindowThread([&] {
-        if (self && self->isStopped) return;
+        if (self && self->stopped) return;
         task();
         ran = true;
     });
     return ran;
 }
 
-bool currentWorkerStopped() { return currentWorker && currentWorker->stopped(); }
+bool currentWorkerStopped() { return currentWorker && currentWorker->stopped; }
 
 void stopAllWorkers() {
     for (const auto& worker : workers) worker->stop();
@@ -83,7 +83,7 @@ void joinAllWorkers() {
 void reapFinishedWorkers() {
     std::vector<std::shared_ptr<Worker>> running;
     for (auto& worker : workers) {
-        if (worker->isFinished) {
+        if (worker->finished) {
             worker->thread->join();
         } else {
             running.push_back(std::move(worker));

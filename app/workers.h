@@ -14,23 +14,13 @@
 
 namespace velloran {
 
-class Worker {
-public:
+struct Worker {
     // Window's thread. Waits for a step in progress, never for the worker's end.
     void stop();
-    bool stopped() const { return isStopped.load(); }
-    bool finished() const { return isFinished.load(); }
-
-private:
-    friend void startHarvest();
-    friend bool workerStep(const std::function<void()>& change);
-    friend bool carryToWindowThread(const std::function<void()>& task);
-    friend void joinAllWorkers();
-    friend void reapFinishedWorkers();
 
     std::mutex stepLock;
-    std::atomic<bool> isStopped{false};
-    std::atomic<bool> isFinished{false};
+    std::atomic<bool> stopped{false};
+    std::atomic<bool> finished{false};
     std::unique_ptr<WorkerThread> thread;
 };
 

@@ -145,7 +145,7 @@ TEST(Closing, AfterTheWorkerHasEndedTheExitRunsAsUsual) {
     TestPlatform platform;
     platform.session = [](TestPlatform& window) {
         ASSERT_TRUE(testing::servedUntilLoads(window, 1));
-        ASSERT_TRUE(window.serveUntil([] { return state.workerThread->finished(); }));
+        ASSERT_TRUE(window.serveUntil([] { return state.workerThread->finished.load(); }));
     };
     EXPECT_EQ(runApplication(platform), 0);
     EXPECT_TRUE(platform.cleanedUp);
