@@ -77,12 +77,6 @@ Text listItemText(std::int32_t index) {
     return item;
 }
 
-std::int32_t listItemCount() {
-    std::int32_t count = 0;
-    carryToWindowThread([&] { count = static_cast<std::int32_t>(kept.listItems.size()); });
-    return count;
-}
-
 bool checkBoxChecked() {
     bool checked = false;
     carryToWindowThread([&] { checked = host().checkBoxChecked(); });
@@ -96,12 +90,6 @@ void writeTimerPeriod(std::int32_t period) {
         kept.period = wanted;
         host().setTimer(wanted);
     });
-}
-
-std::int32_t timerPeriod() {
-    std::int32_t period = 0;
-    carryToWindowThread([&] { period = kept.period; });
-    return period;
 }
 
 }  // namespace velloran

@@ -29,7 +29,6 @@ void clearList();
 void addListItem(const Text& item);
 std::int32_t listSelectedIndex();
 Text listItemText(std::int32_t index);  // the null text outside the items
-std::int32_t listItemCount();
 
 // 选择框1
 bool checkBoxChecked();
@@ -37,6 +36,5 @@ bool checkBoxChecked();
 // 时钟1. A negative period counts as 0; the period it already has changes
 // nothing, so a running count is not restarted.
 void writeTimerPeriod(std::int32_t period);
-std::int32_t timerPeriod();
 
 }  // namespace velloran

@@ -37,11 +37,6 @@ void dispatch(bool fromWindow, ControlId source, EventKind event) {
 
 }  // namespace
 
-const EventBinding* eventTable(int& count) {
-    count = static_cast<int>(sizeof bindings / sizeof bindings[0]);
-    return bindings;
-}
-
 void raiseEvent(ControlId source, EventKind event) { dispatch(false, source, event); }
 
 void raiseWindowEvent(EventKind event) { dispatch(true, ControlId::编辑框1, event); }

@@ -21,8 +21,6 @@ struct EventBinding {
     void (*handler)();
 };
 
-const EventBinding* eventTable(int& count);
-
 // Runs the handler bound to the event, if there is one. Window's thread.
 void raiseEvent(ControlId source, EventKind event);
 void raiseWindowEvent(EventKind event);

@@ -1,6 +1,5 @@
 #include "text/text_allocator.h"
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,8 +11,6 @@
 namespace velloran {
 
 namespace {
-
-std::atomic<std::int64_t> liveBlocks{0};
 
 // "分配 %d 字节内存失败!" with the count in place of %d. Built in a fixed
 // buffer: memory has just run out.
@@ -31,16 +28,9 @@ void reportOutOfMemory(std::size_t bytes) {
 void* allocateTextMemory(std::size_t bytes) {
     void* block = std::malloc(bytes ? bytes : 1);
     if (!block) reportOutOfMemory(bytes);
-    liveBlocks.fetch_add(1, std::memory_order_relaxed);
     return block;
 }
 
-void releaseTextMemory(void* block) noexcept {
-    if (!block) return;
-    liveBlocks.fetch_sub(1, std::memory_order_relaxed);
-    std::free(block);
-}
-
-std::int64_t liveTextBlocks() { return liveBlocks.load(std::memory_order_relaxed); }
+void releaseTextMemory(void* block) noexcept { std::free(block); }
 
 }  // namespace velloran

@@ -13,10 +13,6 @@ namespace velloran {
 void* allocateTextMemory(std::size_t bytes);
 void releaseTextMemory(void* block) noexcept;
 
-// Blocks handed out and not yet released; lets a run check that its texts
-// were all given back.
-std::int64_t liveTextBlocks();
-
 template <class T>
 struct TextAllocator {
     using value_type = T;

@@ -242,11 +242,10 @@ void TestPlatform::setTimer(std::int32_t periodMs) {
 
 void TestPlatform::navigate(const Text& address) {
     navigations.push_back(address);
-    lastNavigation = address;
     if (duringNavigate) duringNavigate(address);
 }
 
-Text TestPlatform::locationName() { return lastNavigation; }
+Text TestPlatform::locationName() { return navigations.empty() ? Text() : navigations.back(); }
 
 void TestPlatform::shellOpen(const Text& address, const Text& ownerTitle) {
     record("shellOpen " + std::string(address.data(), address.size()));

@@ -134,7 +134,6 @@ private:
     WindowEvents* events = nullptr;
     std::thread::id windowThread;
     Text shownFields[controlCount];
-    Text lastNavigation;
 
     std::mutex queueLock;
     std::condition_variable queueChanged;
